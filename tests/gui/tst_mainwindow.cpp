@@ -1,0 +1,282 @@
+#include "TestDirs.h"
+
+#include "app/ZelmorApplication.h"
+#include "app/fZelmorClientMain.h"
+#include "config/uComSettings.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/Profile.h"
+#include "platform/Translation.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace zelmor;
+
+namespace {
+
+QString Field(QWidget &w, const char *name) { return w.findChild<QLineEdit *>(name)->text(); }
+QPushButton *Btn(QWidget &w, const char *name) { return w.findChild<QPushButton *>(name); }
+QStringList StatusLines(QWidget &w) { return w.findChild<QPlainTextEdit *>("rchEditStatus")->toPlainText().split('\n'); }
+
+struct Buttons {
+    bool connect, settings, disconnect;
+    bool operator==(const Buttons &o) const = default;
+};
+Buttons ButtonsOf(QWidget &w)
+{
+    return {Btn(w, "btbtnConnect")->isEnabled(), Btn(w, "btbtnSettings")->isEnabled(), Btn(w, "btbtnDisconnect")->isEnabled()};
+}
+char *toString(const Buttons &b) { return qstrdup(QString("%1/%2/%3").arg(b.connect).arg(b.settings).arg(b.disconnect).toLatin1()); }
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void identityStoreEndsWithoutConnecting();
+    void runModes_data();
+    void runModes();
+    void fieldsByConnectionType_data();
+    void fieldsByConnectionType();
+    void unknownConnectionTypeLeavesWindowUsable();
+    void languageFromSettingsAndBadIndexReachesErrorHandling();
+    void programRunsUnattendedFromPathWithSwitchLetters();
+    void connectRequestFromAnotherProgram();
+    void regServerEndsAtOnce();
+    void formComponentsAndScreenshot();
+
+private:
+    std::unique_ptr<TSharedDocs> m_docs;
+    QStringList m_errors;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    SetAppExceptionHandler([this](const std::exception &e) { m_errors << ExceptionClassName(e) + ": " + ExceptionMessage(e); });
+    SetMessageBoxHook([this](TMsgKind, const QString &, const QString &text) { m_errors << "box: " + text; });
+}
+
+void TestMainWindow::init()
+{
+    m_docs = std::make_unique<TSharedDocs>();
+    m_errors.clear();
+    TDictionary::Instance().SetLanguage(0);
+}
+
+void TestMainWindow::identityStoreEndsWithoutConnecting()
+{
+    TfrmZelmorClient w({"/country=528", "/HERDNUMBER=12345", "/SERIAL=X"}, false);
+    w.show();
+    QTRY_VERIFY(!w.isVisible());
+    QVERIFY(w.ManualMode()); // "/C" is inside "/COUNTRY="
+    QTest::qWait(50);
+    QVERIFY(!StatusLines(w).join('\n').contains("Zelmor-Server"));
+    TComSettings s;
+    ReadSettings(s);
+    QCOMPARE(s.ZelmorId, QString("ZM0012345"));
+    QCOMPARE(s.Id, QString("12345"));
+    QCOMPARE(Field(w, "EdtUser"), QString("ZM0012345"));
+    QVERIFY(QFile::exists(m_docs->Base() + "KSCOMWKS.USR"));
+    for (const char *dir : {"log", "msg/in", "msg/out", "zelpost"})
+        QVERIFY2(QFileInfo(m_docs->Base() + dir).isDir(), dir);
+    for (const char *dir : {"in", "out"})
+        QVERIFY(QFileInfo(m_docs->dir.path() + "/DATAXCH/" + dir).isDir());
+}
+
+void TestMainWindow::runModes_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("automation");
+    QTest::addColumn<bool>("connectsAtStart");
+    QTest::addColumn<bool>("closesAfterSession");
+    QTest::addColumn<Buttons>("afterSession");
+    QTest::newRow("unattended") << QStringList() << false << true << true << Buttons{false, false, true};
+    QTest::newRow("manual, lower case") << QStringList{"/m"} << false << false << false << Buttons{true, true, true};
+    QTest::newRow("only /COUNTRY= is manual") << QStringList{"/COUNTRY=528"} << false << false << false << Buttons{true, true, true};
+    QTest::newRow("/C inside another argument") << QStringList{"x/cy"} << false << false << false << Buttons{true, true, true};
+    QTest::newRow("automation") << QStringList{"/AUTOMATION"} << true << false << false << Buttons{false, false, true};
+}
+
+void TestMainWindow::runModes()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, automation);
+    QFETCH(bool, connectsAtStart);
+    QFETCH(bool, closesAfterSession);
+    QFETCH(Buttons, afterSession);
+    TfrmZelmorClient w(args, automation);
+    w.show();
+    QCOMPARE(ButtonsOf(w), (Buttons{true, true, true}));
+    QTest::qWait(100);
+    const bool connected = StatusLines(w).contains("Er wordt contact gezocht met de Zelmor-Server.");
+    QCOMPARE(connected, connectsAtStart);
+    if (!connected) {
+        QVERIFY(w.isVisible());
+        // Disconnect without a session does nothing harmful.
+        Btn(w, "btbtnDisconnect")->click();
+        QCOMPARE(ButtonsOf(w), (Buttons{true, true, true}));
+        QTest::keyClick(&w, Qt::Key_Return); // Enter presses Connect
+        QTRY_VERIFY(StatusLines(w).contains("Er wordt contact gezocht met de Zelmor-Server."));
+    }
+    QTRY_VERIFY(!w.SessionRunning());
+    QCOMPARE(w.isVisible(), !closesAfterSession);
+    if (!closesAfterSession)
+        QCOMPARE(ButtonsOf(w), afterSession);
+    QCOMPARE(StatusLines(w).first(), QString()); // the memo starts with one empty line
+    QVERIFY(StatusLines(w).contains("Zelmor 2 Client Started"));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TestMainWindow::fieldsByConnectionType_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("medium");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("modem, installed") << QByteArray("Connectiontype=0\n[ZELMOR1]\nACCESS=0\nMODEM=USR 56k\n") << "Zelmor 1"
+                                      << "USR 56k" << "Zelmor (0.45 EPM) Versie 1.0.0.1";
+    QTest::newRow("modem, own port") << QByteArray("Connectiontype=0\n[ZELMOR1]\nACCESS=1\nCOMNUMBER=COM3\n") << "Zelmor 1"
+                                     << "COM3" << "Zelmor (0.45 EPM) Versie 1.0.0.1";
+    QTest::newRow("modem, other access") << QByteArray("Connectiontype=0\n[ZELMOR1]\nACCESS=4\n") << "Zelmor 1" << ""
+                                         << "Zelmor (0.45 EPM) Versie 1.0.0.1";
+    QTest::newRow("dial-up keeps placeholder") << QByteArray("Connectiontype=1\n") << "Zelmor 2 (RAS)" << "Zelmor2"
+                                               << "Zelmor (0.45 EPM) Versie 1.0.0.1";
+    QTest::newRow("internet, permanent") << QByteArray("Connectiontype=2\n") << "Internet" << "ADSL/Kabel" << "Zelmor Versie 1.0.0.1";
+    QTest::newRow("internet, provider") << QByteArray("Connectiontype=2\n[INTERNET]\nACCESS=1\nRASPROVIDER=KPN\n") << "Internet"
+                                        << "KPN" << "Zelmor Versie 1.0.0.1";
+}
+
+void TestMainWindow::fieldsByConnectionType()
+{
+    QFETCH(QByteArray, ini);
+    m_docs->MakeBase();
+    WriteAll(IniFileName(), "[GENERAL]\nLANGUAGE=0\n" + ini);
+    WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\x2A\x01", 12));
+    TfrmZelmorClient w({"/M"}, false);
+    w.show();
+    QTRY_COMPARE(Field(w, "EdtUser"), QString("ZM0012345"));
+    QTEST(Field(w, "edtConnectionType"), "type");
+    QTEST(Field(w, "EdtMedium"), "medium");
+    QTEST(w.windowTitle(), "caption");
+    QCOMPARE(Field(w, "edtSession"), QString("298"));
+}
+
+void TestMainWindow::unknownConnectionTypeLeavesWindowUsable()
+{
+    m_docs->MakeBase();
+    WriteAll(IniFileName(), "[GENERAL]\nConnectiontype=7\n");
+    TfrmZelmorClient w({"/M"}, false);
+    w.show();
+    QTRY_COMPARE(w.ConnectionType(), std::uint8_t(7));
+    Btn(w, "btbtnConnect")->click();
+    QTRY_VERIFY(!w.SessionRunning());
+    QCOMPARE(ButtonsOf(w), (Buttons{true, true, true}));
+    QVERIFY(StatusLines(w).last().startsWith("Onbekend verbindingstype 7"));
+}
+
+void TestMainWindow::languageFromSettingsAndBadIndexReachesErrorHandling()
+{
+    m_docs->MakeBase();
+    WriteAll(IniFileName(), "[GENERAL]\nLANGUAGE=1\n");
+    {
+        TfrmZelmorClient w({"/M"}, false);
+        w.show();
+        QTRY_COMPARE(Btn(w, "btbtnConnect")->text(), QString("&Connect"));
+        QCOMPARE(Field(w, "EdtMedium"), QString("ADSL/Cable"));
+        QCOMPARE(w.windowTitle(), QString("Zelmor Version 1.0.0.1"));
+        QCOMPARE(w.VersionText(), QString("Version 1.0.0.1"));
+    }
+    TDictionary::Instance().SetLanguage(0);
+    WriteAll(IniFileName(), "[GENERAL]\nLANGUAGE=9\n");
+    TfrmZelmorClient w({"/M"}, false);
+    w.show();
+    QTRY_COMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors.first().startsWith("ERangeError: Language index 9"), qPrintable(m_errors.first()));
+    // The handler was aborted; the window goes on with its buttons as they were.
+    QCOMPARE(ButtonsOf(w), (Buttons{true, true, true}));
+    QVERIFY(QTest::qWaitFor([&] { return w.isVisible(); }));
+}
+
+void TestMainWindow::programRunsUnattendedFromPathWithSwitchLetters()
+{
+    // A program path such as /home/u/Code/Media/... must not switch manual mode on.
+    const QString dir = m_docs->dir.path() + "/Code/Media";
+    QVERIFY(QDir().mkpath(dir));
+    QVERIFY(QFile::link(ZELMOR_CLIENT_EXE, dir + "/zelmor-client"));
+    QProcess p;
+    p.setProgram(dir + "/zelmor-client");
+    p.start();
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(QFile::exists(m_docs->Base() + "zelmor-client.ini"));
+}
+
+void TestMainWindow::connectRequestFromAnotherProgram()
+{
+    TfrmZelmorClient w({"/M"}, false);
+    w.show();
+    QTest::qWait(50);
+    QProcess sender;
+    sender.start(ZELMOR_CLIENT_EXE, {"--send-connect"});
+    QVERIFY(QTest::qWaitFor([&] { return sender.state() == QProcess::NotRunning; }, 20000));
+    QCOMPARE(sender.readAllStandardOutput().trimmed(), QByteArray("OK"));
+    QCOMPARE(sender.exitCode(), 0);
+    QTRY_VERIFY(StatusLines(w).contains("Er wordt contact gezocht met de Zelmor-Server."));
+    QTRY_VERIFY(!w.SessionRunning());
+}
+
+void TestMainWindow::regServerEndsAtOnce()
+{
+    for (const char *sw : {"/RegServer", "-unregserver"}) {
+        QProcess p;
+        p.start(ZELMOR_CLIENT_EXE, {sw});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(!QFileInfo::exists(m_docs->Base()), "nothing is created");
+    }
+}
+
+void TestMainWindow::formComponentsAndScreenshot()
+{
+    m_docs->MakeBase();
+    WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\x07\x00", 12));
+    TfrmZelmorClient w({"/M"}, false);
+    w.show();
+    QTRY_COMPARE(Field(w, "EdtUser"), QString("ZM0012345"));
+    QCOMPARE(w.size(), QSize(492, 426));
+    for (const char *name : {"pnlSettings", "pnlMessage", "pnlTransfer", "grpbxTranfes", "lblStatusScreen", "stctxtFileName",
+                             "stctxtFileSize", "stctxtProgress", "stctxtStatus"})
+        QVERIFY2(w.findChild<QWidget *>(name), name);
+    QCOMPARE(Btn(w, "btbtnConnect")->text(), QString("&Maak verbinding"));
+    QVERIFY(w.findChild<QLineEdit *>("EdtUser")->isReadOnly());
+    QCOMPARE(w.findChild<QLineEdit *>("EdtUser")->focusPolicy(), Qt::NoFocus);
+    w.OnStatusLine(nullptr, "Er wordt contact gezocht met de Zelmor-Server.");
+    w.OnStatusLine(nullptr, "Zelmor 2 Client Started");
+    w.OnFileName(nullptr, "ZM0012345_0001.zzf");
+    w.OnFileSize(nullptr, "8192");
+    w.OnProgress(nullptr, "100 %");
+    w.OnTransferStatus(nullptr, "Ontvangen");
+    QCOMPARE(w.findChild<QLabel *>("stctxtFileName")->text(), QString("ZM0012345_0001.zzf"));
+    const QPixmap shot = w.grab();
+    QVERIFY(!shot.isNull());
+    const QString out = qEnvironmentVariable("ZELMOR_SCREENSHOT_DIR");
+    if (!out.isEmpty())
+        QVERIFY(shot.save(out + "/mainwindow.png"));
+}
+
+int main(int argc, char **argv)
+{
+    TZelmorApplication app(argc, argv);
+    TestMainWindow t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_mainwindow.moc"

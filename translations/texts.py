@@ -1,0 +1,28 @@
+# Texts of the client: Dutch key -> (English, Deutsch, Dansk). make_ts.py writes the .ts files.
+# Dutch key -> (en, de, da)
+T = {
+ "Type verbinding": ("Connection type", "Verbindungsart", "Forbindelsestype"),
+ "Medium": ("Medium", "Medium", "Medie"),
+ "Gebruiker": ("User", "Benutzer", "Bruger"),
+ "Sessie": ("Session", "Sitzung", "Session"),
+ "&Maak verbinding": ("&Connect", "&Verbinden", "&Opret forbindelse"),
+ "&Verbreek verbinding": ("&Disconnect", "&Trennen", "&Afbryd forbindelse"),
+ "&Instellingen": ("&Settings", "&Einstellungen", "&Indstillinger"),
+ "Status": ("Status", "Status", "Status"),
+ "Bestands Overdracht": ("File transfer", "Dateiübertragung", "Filoverførsel"),
+ "Bestandsnaam": ("File name", "Dateiname", "Filnavn"),
+ "Bestandsgrootte": ("File size", "Dateigröße", "Filstørrelse"),
+ "Voortgang": ("Progress", "Fortschritt", "Fremskridt"),
+ "Versie": ("Version", "Version", "Version"),
+ "Zelmor 2 (RAS)": ("Zelmor 2 (RAS)", "Zelmor 2 (RAS)", "Zelmor 2 (RAS)"),
+ "Internet": ("Internet", "Internet", "Internet"),
+ "ADSL/Kabel": ("ADSL/Cable", "DSL/Kabel", "ADSL/Kabel"),
+ "Er wordt contact gezocht met de Zelmor-Server.": ("Contacting the Zelmor server.", "Verbindung zum Zelmor-Server wird hergestellt.", "Der oprettes forbindelse til Zelmor-serveren."),
+ "Verbindig verbroken door gebruiker.": ("Connection broken off by the user.", "Verbindung vom Benutzer getrennt.", "Forbindelsen afbrudt af brugeren."),
+ "Verzoek om verbinding geweigerd: er loopt al een sessie.": ("Connect request refused: a session is already running.", "Verbindungsanfrage abgelehnt: eine Sitzung läuft bereits.", "Anmodning om forbindelse afvist: en session kører allerede."),
+ "Dit verbindingstype is in deze versie nog niet beschikbaar.": ("This connection type is not available in this version yet.", "Diese Verbindungsart ist in dieser Version noch nicht verfügbar.", "Denne forbindelsestype er endnu ikke tilgængelig i denne version."),
+ "Onbekend verbindingstype %1: kies een verbindingstype bij Instellingen.": ("Unknown connection type %1: choose a connection type under Settings.", "Unbekannte Verbindungsart %1: wählen Sie eine Verbindungsart unter Einstellungen.", "Ukendt forbindelsestype %1: vælg en forbindelsestype under Indstillinger."),
+ "Het instellingenvenster is in deze versie nog niet beschikbaar.": ("The settings window is not available in this version yet.", "Das Einstellungsfenster ist in dieser Version noch nicht verfügbar.", "Indstillingsvinduet er endnu ikke tilgængeligt i denne version."),
+ "Uw UBN nummer is niet numeriek !": ("Your holding number is not numeric !", "Ihre Betriebsnummer ist nicht numerisch !", "Dit CHR-nummer er ikke numerisk !"),
+ "Uw UBN nummer is te lang !": ("Your holding number is too long !", "Ihre Betriebsnummer ist zu lang !", "Dit CHR-nummer er for langt !"),
+}

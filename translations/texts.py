@@ -25,4 +25,7 @@ T = {
  "Het instellingenvenster is in deze versie nog niet beschikbaar.": ("The settings window is not available in this version yet.", "Das Einstellungsfenster ist in dieser Version noch nicht verfügbar.", "Indstillingsvinduet er endnu ikke tilgængeligt i denne version."),
  "Uw UBN nummer is niet numeriek !": ("Your holding number is not numeric !", "Ihre Betriebsnummer ist nicht numerisch !", "Dit CHR-nummer er ikke numerisk !"),
  "Uw UBN nummer is te lang !": ("Your holding number is too long !", "Ihre Betriebsnummer ist zu lang !", "Dit CHR-nummer er for langt !"),
+ "&Details": ("&Details", "&Details", "&Detaljer"),
+ "Use Ctrl+C to copy the report to the clipboard": ("Use Ctrl+C to copy the report to the clipboard", "Mit Strg+C kopieren Sie den Bericht in die Zwischenablage", "Brug Ctrl+C for at kopiere rapporten til udklipsholderen"),
+ "Show or hide additional information": ("Show or hide additional information", "Zusätzliche Informationen ein- oder ausblenden", "Vis eller skjul yderligere oplysninger"),
 }

@@ -99,5 +99,17 @@
         <source>Uw UBN nummer is te lang !</source>
         <translation>Dit CHR-nummer er for langt !</translation>
     </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Detaljer</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+C to copy the report to the clipboard</source>
+        <translation>Brug Ctrl+C for at kopiere rapporten til udklipsholderen</translation>
+    </message>
+    <message>
+        <source>Show or hide additional information</source>
+        <translation>Vis eller skjul yderligere oplysninger</translation>
+    </message>
 </context>
 </TS>

@@ -99,5 +99,17 @@
         <source>Uw UBN nummer is te lang !</source>
         <translation>Ihre Betriebsnummer ist zu lang !</translation>
     </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+C to copy the report to the clipboard</source>
+        <translation>Mit Strg+C kopieren Sie den Bericht in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Show or hide additional information</source>
+        <translation>Zusätzliche Informationen ein- oder ausblenden</translation>
+    </message>
 </context>
 </TS>

@@ -99,5 +99,17 @@
         <source>Uw UBN nummer is te lang !</source>
         <translation>Your holding number is too long !</translation>
     </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+C to copy the report to the clipboard</source>
+        <translation>Use Ctrl+C to copy the report to the clipboard</translation>
+    </message>
+    <message>
+        <source>Show or hide additional information</source>
+        <translation>Show or hide additional information</translation>
+    </message>
 </context>
 </TS>

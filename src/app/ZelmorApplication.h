@@ -14,10 +14,4 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-// Shows an error that escaped a handler. The handler can be replaced (the error dialog
-// installs itself here); until then a plain message box shows it.
-using TAppExceptionHandler = std::function<void(const std::exception &e)>;
-void SetAppExceptionHandler(TAppExceptionHandler handler);
-void HandleAppException(const std::exception &e);
-
 } // namespace zelmor

@@ -4,6 +4,7 @@
 
 #include "config/uComSettings.h"
 #include "config/uIdentity.h"
+#include "platform/Errors.h"
 #include "platform/FileUtils.h"
 #include "platform/FormTranslator.h"
 #include "platform/SharedFolders.h"
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zelmor {
@@ -195,6 +197,23 @@ void TfrmZelmorClient::ClientStartup()
 {
     // Only the arguments are searched: the program's own path may hold "/C" or "/M".
     const QString commandLine = m_arguments.join(QLatin1Char(' ')).toUpper();
+    const bool manual = commandLine.contains(QLatin1String("/M")) || commandLine.contains(QLatin1String("/C"));
+    try {
+        ClientStartupSteps(commandLine);
+    } catch (...) {
+        // An unattended run that cannot start must not wait for a user who is not there:
+        // the program ends once the error has been shown.
+        if (!manual && !m_automationMode)
+            QTimer::singleShot(0, this, &QWidget::close);
+        throw;
+    }
+}
+
+void TfrmZelmorClient::ClientStartupSteps(const QString &commandLine)
+{
+    // A documented diagnostic: shows that an error in a handler reaches the error dialog.
+    if (qEnvironmentVariable("ZELMOR_FORCE_ERROR") == QLatin1String("1"))
+        throw EComponentError(QStringLiteral("Forced error for diagnostics (ZELMOR_FORCE_ERROR=1)"));
     if (commandLine.contains(QLatin1String("/COUNTRY=")) && commandLine.contains(QLatin1String("/HERDNUMBER=")) &&
         commandLine.contains(QLatin1String("/SERIAL="))) {
         StoreCommandLineIdentity(commandLine);

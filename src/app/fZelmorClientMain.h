@@ -61,6 +61,7 @@ private:
     void btbtnSettingsClick();
     void HandleMessage(unsigned msg);
     void ClientStartup();
+    void ClientStartupSteps(const QString &commandLine);
     void SessionEnded();
     void SetButtons(bool connect, bool settings, bool disconnect);
 

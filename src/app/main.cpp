@@ -2,6 +2,7 @@
 #include "ConnectRequest.h"
 #include "ZelmorApplication.h"
 #include "fZelmorClientMain.h"
+#include "logs/fZelmorException.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -50,6 +51,7 @@ int main(int argc, char **argv)
 #endif
     zelmor::TZelmorApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelmor Client"));
+    zelmor::InstallExceptionDialog();
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     zelmor::TfrmZelmorClient form(arguments, mode == StartMode::Automation);

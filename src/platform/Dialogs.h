@@ -2,6 +2,7 @@
 // Every modal message box goes through here, so that a test can answer it in advance
 // and an unattended client is never held by one.
 #include <QString>
+#include <exception>
 #include <functional>
 
 class QWidget;
@@ -18,5 +19,13 @@ void SetMessageBoxHook(TMessageBoxHook hook);
 // many (scaled) milliseconds.
 void ShowMessageBox(QWidget *parent, TMsgKind kind, const QString &title, const QString &text,
                     int autoCloseMs = 0);
+
+// Errors that escape an event handler go to one receiver: the error dialog once it is
+// installed, a plain message box (closing by itself) and stderr until then.
+using TAppExceptionHandler = std::function<void(const std::exception &e)>;
+void SetAppExceptionHandler(TAppExceptionHandler handler);
+void DispatchAppException(const std::exception &e);
+// The plain box for an error, also used for a second error while the dialog shows.
+void PlainErrorBox(const std::exception &e);
 
 } // namespace zelmor

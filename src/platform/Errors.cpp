@@ -20,10 +20,25 @@ Exception::Exception(const QString &message)
 {
 }
 
+namespace {
+
+// The frames of the constructors themselves come first; the raise site is the first other one.
+std::size_t FirstRaiseFrame(const boost::stacktrace::stacktrace &trace)
+{
+    std::size_t i = 0;
+    while (i < trace.size() && i < 4 && trace[i].name().find("Exception(") != std::string::npos)
+        ++i;
+    return i < trace.size() ? i : 0;
+}
+
+} // namespace
+
 QString Exception::StackList() const
 {
     QStringList lines;
-    for (const auto &frame : m_frames->trace) {
+    const auto &trace = m_frames->trace;
+    for (std::size_t i = FirstRaiseFrame(trace); i < trace.size(); ++i) {
+        const auto &frame = trace[i];
         std::ostringstream os;
         os << "[" << frame.address() << "] " << frame.name();
         const std::string file = frame.source_file();
@@ -36,7 +51,8 @@ QString Exception::StackList() const
 
 const void *Exception::Address() const
 {
-    return m_frames->trace.empty() ? nullptr : m_frames->trace[0].address();
+    const auto &trace = m_frames->trace;
+    return trace.empty() ? nullptr : trace[FirstRaiseFrame(trace)].address();
 }
 
 QString ExceptionClassName(const std::exception &e)

@@ -71,3 +71,30 @@ bool FileExists(const QString &path)
 }
 
 } // namespace zelmor
+
+namespace zelmor {
+
+QString DriveRoot()
+{
+    const QString root = qEnvironmentVariable("ZELMOR_DRIVE_ROOT");
+    return WithSeparator(root.isEmpty() ? QStringLiteral("/") : QDir::fromNativeSeparators(root));
+}
+
+QString MapWindowsPath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(path);
+#else
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (p.size() >= 2 && p[1] == QLatin1Char(':') && p[0].isLetter()) {
+        QString rest = p.mid(2);
+        while (rest.startsWith(QLatin1Char('/')))
+            rest.remove(0, 1);
+        return DriveRoot() + p[0].toLower() + QLatin1Char('/') + rest;
+    }
+    return p;
+#endif
+}
+
+} // namespace zelmor

@@ -26,3 +26,14 @@ bool WriteFileAtomically(const QString &path, const QByteArray &data);
 bool FileExists(const QString &path);
 
 } // namespace zelmor
+
+namespace zelmor {
+
+// A path written for Windows (from the service or a post file) as a native path: backslashes
+// become separators, and a drive root "X:\" goes below DriveRoot() as "x/". Paths without a
+// drive pass unchanged apart from the separators.
+QString MapWindowsPath(const QString &path);
+// Where drive-letter paths land: ZELMOR_DRIVE_ROOT, else "/".
+QString DriveRoot();
+
+} // namespace zelmor

@@ -4,6 +4,7 @@
 
 #include "config/uComSettings.h"
 #include "config/uIdentity.h"
+#include "ftp/uZelmor2FTP.h"
 #include "platform/Errors.h"
 #include "platform/FileUtils.h"
 #include "platform/FormTranslator.h"
@@ -24,6 +25,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
+#include <memory>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -78,7 +80,10 @@ TfrmZelmorClient::TfrmZelmorClient(const QStringList &arguments, bool automation
     m_connectServer = new TConnectRequestServer([this] { return AcceptConnectRequest(); }, this);
 }
 
-TfrmZelmorClient::~TfrmZelmorClient() = default;
+TfrmZelmorClient::~TfrmZelmorClient()
+{
+    delete m_ftp;
+}
 
 void TfrmZelmorClient::BuildForm()
 {
@@ -303,8 +308,17 @@ void TfrmZelmorClient::StartZelmorConnection()
     case 1:
     case 2:
         OnStatusLine(this, QStringLiteral("Zelmor 2 Client Started"));
-        OnStatusLine(this, Translate(QStringLiteral("Dit verbindingstype is in deze versie nog niet beschikbaar.")));
-        break;
+        if (!m_ftp)
+            m_ftp = new TZelmor2FTP(this);
+        m_ftp->SetOnStatusLine([this](QObject *s, const QString &t) { OnStatusLine(s, t); });
+        m_ftp->SetOnFileName([this](QObject *s, const QString &t) { OnFileName(s, t); });
+        m_ftp->SetOnFileSize([this](QObject *s, const QString &t) { OnFileSize(s, t); });
+        m_ftp->SetOnProgress([this](QObject *s, const QString &t) { OnProgress(s, t); });
+        m_ftp->SetOnTransferStatus([this](QObject *s, const QString &t) { OnTransferStatus(s, t); });
+        m_ftp->SetOnSessionEnd([this](QObject *s) { OnSessionEnd(s); });
+        m_ftp->SetVerbose(m_extraInfo);
+        m_ftp->Start();
+        return;
     default:
         OnStatusLine(this, Translate(QStringLiteral("Onbekend verbindingstype %1: kies een verbindingstype bij Instellingen."))
                                .arg(m_connectionType));
@@ -329,6 +343,8 @@ void TfrmZelmorClient::btbtnDisconnectClick()
         return;
     m_btbtnDisconnect->setEnabled(false);
     OnStatusLine(this, Translate(QStringLiteral("Verbindig verbroken door gebruiker.")));
+    if ((m_connectionType == 1 || m_connectionType == 2) && m_ftp)
+        m_ftp->Stop();
 }
 
 void TfrmZelmorClient::btbtnSettingsClick()
@@ -339,17 +355,31 @@ void TfrmZelmorClient::btbtnSettingsClick()
 
 void TfrmZelmorClient::SessionEnded()
 {
-    FinishSession();
+    // Whatever fails in the work after a session, the window still becomes usable again or
+    // closes; the error is shown afterwards.
+    std::exception_ptr failure;
+    try {
+        FinishSession();
+    } catch (...) {
+        failure = std::current_exception();
+    }
     m_sessionRunning = false;
     if (m_manualMode)
         SetButtons(true, true, true);
     else if (!m_automationMode)
         close();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TfrmZelmorClient::FinishSession()
 {
-    // The sessions and their processing plug in here.
+    if (m_connectionType == 1 || m_connectionType == 2) {
+        std::unique_ptr<TZelmor2FTP> session(m_ftp);
+        m_ftp = nullptr;
+        if (session)
+            session->CloseLog();
+    }
 }
 
 void TfrmZelmorClient::OnStatusLine(QObject *, const QString &text)

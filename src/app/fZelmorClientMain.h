@@ -18,6 +18,7 @@ namespace zelmor {
 
 class TConnectRequestServer;
 class TFormTranslator;
+class TZelmor2FTP;
 
 constexpr unsigned UM_CLIENT_STARTUP = WM_USER + 301;
 constexpr unsigned UM_CLIENT_CONNECT = WM_USER + 302;
@@ -47,6 +48,7 @@ public:
 
     bool ManualMode() const { return m_manualMode; }
     bool SessionRunning() const { return m_sessionRunning; }
+    TZelmor2FTP *FtpSession() const { return m_ftp; }
     std::uint8_t ConnectionType() const { return m_connectionType; }
     QString VersionText() const { return m_versionText; }
     // Posts a private message to the window, as another program would.
@@ -72,6 +74,7 @@ private:
     TFormTranslator *m_translator = nullptr;
     TMessageWindow *m_messages = nullptr;
     TConnectRequestServer *m_connectServer = nullptr;
+    TZelmor2FTP *m_ftp = nullptr;
 
     QStringList m_arguments;
     bool m_automationMode;

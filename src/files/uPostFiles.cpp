@@ -55,16 +55,19 @@ void TPostFile::ReadPostFile(const QString &path)
     }
 }
 
-void TPostFileList::Collect(const QString &directory)
+void TPostFileList::Collect(const QString &directory,
+                            const std::function<void(const QString &, const QString &)> &onError)
 {
     for (const QString &name : ScanFiles(directory, QStringLiteral("*.out"))) {
         auto post = std::make_unique<TPostFile>();
         m_items.push_back(std::move(post));
         try {
             m_items.back()->ReadPostFile(WithSeparator(directory) + name);
-        } catch (...) {
+        } catch (const EInOutError &e) {
             m_items.pop_back(); // the files collected before it stay
-            throw;
+            if (!onError)
+                throw;
+            onError(WithSeparator(directory) + name, e.Message());
         }
     }
 }

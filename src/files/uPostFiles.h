@@ -2,6 +2,7 @@
 // Post files: ".out" files in the post directory whose "FILE:" lines name files to send.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,8 +18,11 @@ public:
 
 class TPostFileList {
 public:
-    // Appends a post file for every "*.out" file of the directory, in listing order.
-    void Collect(const QString &directory);
+    // Appends a post file for every "*.out" file of the directory, in listing order. A post
+    // file that cannot be read raises EInOutError, or, when onError is given, is reported
+    // there and left out.
+    void Collect(const QString &directory,
+                 const std::function<void(const QString &path, const QString &message)> &onError = {});
     TPostFile &Items(int index) { return *m_items.at(index); }
     int Count() const { return int(m_items.size()); }
     void Delete(int index) { m_items.erase(m_items.begin() + index); }

@@ -1,3 +1,4 @@
+#include "Peers.h"
 #include "TestDirs.h"
 
 #include "app/ZelmorApplication.h"
@@ -5,6 +6,7 @@
 #include "config/uComSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
+#include "platform/Messages.h"
 #include "platform/Profile.h"
 #include "platform/Translation.h"
 
@@ -51,14 +53,18 @@ private slots:
     void connectRequestFromAnotherProgram();
     void regServerEndsAtOnce();
     void formComponentsAndScreenshot();
+    void unattendedExchangeAgainstFtpServer();
+    void disconnectStopsRunningSession();
 
 private:
+    QString ClientIni() const { return m_docs->Base() + "zelmor-client.ini"; }
     std::unique_ptr<TSharedDocs> m_docs;
     QStringList m_errors;
 };
 
 void TestMainWindow::initTestCase()
 {
+    SetTimeScale(0.01);
     QApplication::setQuitOnLastWindowClosed(false);
     SetAppExceptionHandler([this](const std::exception &e) { m_errors << ExceptionClassName(e) + ": " + ExceptionMessage(e); });
     SetMessageBoxHook([this](TMsgKind, const QString &, const QString &text) { m_errors << "box: " + text; });
@@ -67,6 +73,11 @@ void TestMainWindow::initTestCase()
 void TestMainWindow::init()
 {
     m_docs = std::make_unique<TSharedDocs>();
+    // Sessions meet a closed port on this machine, never the real service.
+    m_docs->MakeBase();
+    const QByteArray service = QString("[SERVICE]\nFTPHOST=127.0.0.1\n[INTERNET]\nFTPPORT=%1\n").arg(ClosedPort()).toLatin1();
+    WriteAll(IniFileName(), service);
+    WriteAll(ClientIni(), service); // the program's own INI, for the runs of the real program
     m_errors.clear();
     TDictionary::Instance().SetLanguage(0);
 }
@@ -157,8 +168,7 @@ void TestMainWindow::fieldsByConnectionType_data()
 void TestMainWindow::fieldsByConnectionType()
 {
     QFETCH(QByteArray, ini);
-    m_docs->MakeBase();
-    WriteAll(IniFileName(), "[GENERAL]\nLANGUAGE=0\n" + ini);
+    WriteAll(IniFileName(), ReadAll(IniFileName()) + "[GENERAL]\nLANGUAGE=0\n" + ini);
     WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\x2A\x01", 12));
     TfrmZelmorClient w({"/M"}, false);
     w.show();
@@ -171,7 +181,6 @@ void TestMainWindow::fieldsByConnectionType()
 
 void TestMainWindow::unknownConnectionTypeLeavesWindowUsable()
 {
-    m_docs->MakeBase();
     WriteAll(IniFileName(), "[GENERAL]\nConnectiontype=7\n");
     TfrmZelmorClient w({"/M"}, false);
     w.show();
@@ -184,8 +193,7 @@ void TestMainWindow::unknownConnectionTypeLeavesWindowUsable()
 
 void TestMainWindow::languageFromSettingsAndBadIndexReachesErrorHandling()
 {
-    m_docs->MakeBase();
-    WriteAll(IniFileName(), "[GENERAL]\nLANGUAGE=1\n");
+    WriteAll(IniFileName(), ReadAll(IniFileName()) + "[GENERAL]\nLANGUAGE=1\n");
     {
         TfrmZelmorClient w({"/M"}, false);
         w.show();
@@ -213,10 +221,13 @@ void TestMainWindow::programRunsUnattendedFromPathWithSwitchLetters()
     QVERIFY(QFile::link(ZELMOR_CLIENT_EXE, dir + "/zelmor-client"));
     QProcess p;
     p.setProgram(dir + "/zelmor-client");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZELMOR_TIME_SCALE", "0.01");
+    p.setProcessEnvironment(env);
     p.start();
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
-    QVERIFY(QFile::exists(m_docs->Base() + "zelmor-client.ini"));
+    QVERIFY(ReadAll(ClientIni()).contains("SESSIONID=*FIRST*")); // the program read and wrote it
 }
 
 void TestMainWindow::connectRequestFromAnotherProgram()
@@ -240,13 +251,12 @@ void TestMainWindow::regServerEndsAtOnce()
         p.start(ZELMOR_CLIENT_EXE, {sw});
         QVERIFY(p.waitForFinished(20000));
         QCOMPARE(p.exitCode(), 0);
-        QVERIFY2(!QFileInfo::exists(m_docs->Base()), "nothing is created");
+        QVERIFY2(!QFileInfo::exists(m_docs->Base() + "log"), "nothing is created");
     }
 }
 
 void TestMainWindow::formComponentsAndScreenshot()
 {
-    m_docs->MakeBase();
     WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\x07\x00", 12));
     TfrmZelmorClient w({"/M"}, false);
     w.show();
@@ -270,6 +280,54 @@ void TestMainWindow::formComponentsAndScreenshot()
     const QString out = qEnvironmentVariable("ZELMOR_SCREENSHOT_DIR");
     if (!out.isEmpty())
         QVERIFY(shot.save(out + "/mainwindow.png"));
+}
+
+void TestMainWindow::unattendedExchangeAgainstFtpServer()
+{
+    QTemporaryDir server;
+    QDir().mkpath(server.path() + "/ZM0012345");
+    WriteAll(server.path() + "/ZM0012345/news.zzf", "from the service");
+    TPeer ftp("ftpd_pyftpdlib.py", {server.path(), server.path() + "/commands.log", "ZM0012345:*FIRST*"});
+    WriteAll(ClientIni(), QString("[SERVICE]\nFTPHOST=127.0.0.1\n[INTERNET]\nFTPPORT=%1\n").arg(ftp.Port()).toLatin1());
+    WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\0\0", 12));
+    QDir().mkpath(m_docs->Base() + "msg/out");
+    WriteAll(m_docs->Base() + "msg/out/order.edi", "to the service");
+
+    QProcess p;
+    p.start(ZELMOR_CLIENT_EXE, QStringList());
+    QVERIFY(p.waitForFinished(60000)); // it closes by itself
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(ReadAll(server.path() + "/received/order.edi"), QByteArray("to the service"));
+    QVERIFY(!QFile::exists(m_docs->Base() + "msg/out/order.edi"));
+    QCOMPARE(ReadAll(m_docs->Base() + "msg/in/news.zzf"), QByteArray("from the service"));
+    QVERIFY(!QFile::exists(server.path() + "/ZM0012345/news.zzf"));
+    QVERIFY(ReadAll(m_docs->Base() + "log/zm2ftp.log").contains(" : PASS ********"));
+}
+
+void TestMainWindow::disconnectStopsRunningSession()
+{
+    // A server that never greets: the session waits until the user stops it.
+    QTemporaryDir server;
+    TPeer stall("ftpd_scripted.py", {server.path(), server.path() + "/commands.log", "stall"});
+    WriteAll(IniFileName(), QString("[SERVICE]\nFTPHOST=127.0.0.1\n[INTERNET]\nFTPPORT=%1\n").arg(stall.Port()).toLatin1());
+    SetTimeScale(1);
+    TfrmZelmorClient w({"/M"}, false);
+    w.show();
+    QTest::qWait(50);
+    Btn(w, "btbtnConnect")->click();
+    QTRY_VERIFY(StatusLines(w).contains("Verbonden met Zelmor Server."));
+    QCOMPARE(ButtonsOf(w), (Buttons{false, false, true}));
+    // Another program's request while the session runs starts nothing.
+    w.PostMessage(UM_CLIENT_CONNECT);
+    QTRY_VERIFY(StatusLines(w).contains("Verzoek om verbinding geweigerd: er loopt al een sessie."));
+    QTest::keyClick(&w, Qt::Key_Escape); // Esc presses Disconnect
+    QTRY_COMPARE(ButtonsOf(w), (Buttons{true, true, true}));
+    SetTimeScale(0.01);
+    QVERIFY(!w.FtpSession());
+    const QStringList lines = StatusLines(w);
+    QVERIFY(lines.contains("Verbindig verbroken door gebruiker."));
+    QVERIFY(lines.contains("Communicatie afgebroken door gebruiker"));
+    QCOMPARE(lines.count("Er wordt contact gezocht met de Zelmor-Server."), 1);
 }
 
 int main(int argc, char **argv)

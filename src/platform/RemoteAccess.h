@@ -8,6 +8,11 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include <QJsonObject>
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <thread>
 
 namespace zelmor {
 
@@ -66,7 +71,43 @@ void SetRemoteAccess(std::shared_ptr<TRemoteAccess> service);
 // A result is "connect" (RASCS_Connected, the line stays until hung up or dropAfterMs),
 // "fail" (RASCS_Disconnected) or "vanish" (the handle goes invalid without a word); the
 // results are taken in turn per dial of the entry, the last one repeating.
-class TSimulatedRemoteAccess;
+class TSimulatedRemoteAccess : public TRemoteAccess {
+public:
+    explicit TSimulatedRemoteAccess(const QString &configFile);
+    ~TSimulatedRemoteAccess() override;
+    QString Name() const override { return QStringLiteral("simulation"); }
+    bool EnumDevices(std::vector<TRasDevice> &devices) override;
+    bool EnumEntries(QStringList &entries) override;
+    bool EnumConnections(std::vector<TRasConnection> &connections) override;
+    void SetEntryProperties(const QString &entry, const QString &phoneNumber, const QString &device) override;
+    void GetEntryDialParams(const QString &entry, QString &userName, QString &password) override;
+    void Dial(const QString &entry, const QString &phoneNumber, const QString &userName, const QString &password,
+              TRasNotifier notifier, TRasHandle &handle) override;
+    int GetConnectStatus(TRasHandle handle) override;
+    void HangUp(TRasHandle handle) override;
+    void DeleteEntry(const QString &entry) override;
+    QStringList Calls();
+
+private:
+    struct Line {
+        QString entry;
+        std::atomic<bool> alive{false};
+        std::atomic<bool> hungUp{false};
+    };
+    void Record(const QString &call);
+    QJsonObject DialPlan(const QString &entry) const;
+
+    std::mutex m_mutex;
+    QJsonObject m_config;
+    QStringList m_calls;
+    std::map<TRasHandle, std::shared_ptr<Line>> m_lines;
+    std::map<QString, int> m_dialCount;
+    QStringList m_writtenEntries;
+    TRasHandle m_nextHandle = 0x100;
+    std::vector<std::thread> m_threads;
+    std::atomic<bool> m_stopping{false};
+};
+
 std::shared_ptr<TSimulatedRemoteAccess> CreateSimulatedRemoteAccess(const QString &configFile);
 // What was asked of the simulation, one line per call ("Dial ZELMOR2 0,123 zeluser", ...).
 QStringList SimulatedRemoteAccessCalls(TSimulatedRemoteAccess &service);

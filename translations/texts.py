@@ -83,4 +83,12 @@ T = {
  'Het wachtwoord is verlopen': ('The password has expired', 'Das Passwort ist abgelaufen', 'Adgangskoden er udløbet'),
  'Verbonden met inbelserver': ('Connected to the dial-in server', 'Mit dem Einwahlserver verbunden', 'Forbundet med opkaldsserveren'),
  'Verbinding verbroken': ('Connection closed', 'Verbindung getrennt', 'Forbindelsen afbrudt'),
+
+ 'Bezig met uitpakken van : ': ('Unpacking : ', 'Entpacke : ', 'Udpakker : '),
+ 'Bezig met uitvoeren van : ': ('Running : ', 'Führe aus : ', 'Kører : '),
+ 'Instructie met ongeldige doelmap overgeslagen: %1': ('Instruction with an invalid target folder skipped: %1', 'Anweisung mit ungültigem Zielordner übersprungen: %1', 'Instruktion med ugyldig destinationsmappe sprunget over: %1'),
+ 'Processing file ': ('Processing file ', 'Verarbeite Datei ', 'Behandler fil '),
+ 'Processing file : ': ('Processing file : ', 'Verarbeite Datei : ', 'Behandler fil : '),
+ 'Uitpakken bestand ': ('Unpacking file ', 'Entpacke Datei ', 'Udpakker fil '),
+ 'User bestand ': ('User file ', 'Benutzerdatei ', 'Brugerfil '),
 }

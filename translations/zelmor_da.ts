@@ -327,5 +327,33 @@
         <source>Verbinding verbroken</source>
         <translation>Forbindelsen afbrudt</translation>
     </message>
+    <message>
+        <source>Bezig met uitpakken van : </source>
+        <translation>Udpakker : </translation>
+    </message>
+    <message>
+        <source>Bezig met uitvoeren van : </source>
+        <translation>Kører : </translation>
+    </message>
+    <message>
+        <source>Instructie met ongeldige doelmap overgeslagen: %1</source>
+        <translation>Instruktion med ugyldig destinationsmappe sprunget over: %1</translation>
+    </message>
+    <message>
+        <source>Processing file </source>
+        <translation>Behandler fil </translation>
+    </message>
+    <message>
+        <source>Processing file : </source>
+        <translation>Behandler fil : </translation>
+    </message>
+    <message>
+        <source>Uitpakken bestand </source>
+        <translation>Udpakker fil </translation>
+    </message>
+    <message>
+        <source>User bestand </source>
+        <translation>Brugerfil </translation>
+    </message>
 </context>
 </TS>

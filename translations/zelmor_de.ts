@@ -327,5 +327,33 @@
         <source>Verbinding verbroken</source>
         <translation>Verbindung getrennt</translation>
     </message>
+    <message>
+        <source>Bezig met uitpakken van : </source>
+        <translation>Entpacke : </translation>
+    </message>
+    <message>
+        <source>Bezig met uitvoeren van : </source>
+        <translation>Führe aus : </translation>
+    </message>
+    <message>
+        <source>Instructie met ongeldige doelmap overgeslagen: %1</source>
+        <translation>Anweisung mit ungültigem Zielordner übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Processing file </source>
+        <translation>Verarbeite Datei </translation>
+    </message>
+    <message>
+        <source>Processing file : </source>
+        <translation>Verarbeite Datei : </translation>
+    </message>
+    <message>
+        <source>Uitpakken bestand </source>
+        <translation>Entpacke Datei </translation>
+    </message>
+    <message>
+        <source>User bestand </source>
+        <translation>Benutzerdatei </translation>
+    </message>
 </context>
 </TS>

@@ -327,5 +327,33 @@
         <source>Verbinding verbroken</source>
         <translation>Connection closed</translation>
     </message>
+    <message>
+        <source>Bezig met uitpakken van : </source>
+        <translation>Unpacking : </translation>
+    </message>
+    <message>
+        <source>Bezig met uitvoeren van : </source>
+        <translation>Running : </translation>
+    </message>
+    <message>
+        <source>Instructie met ongeldige doelmap overgeslagen: %1</source>
+        <translation>Instruction with an invalid target folder skipped: %1</translation>
+    </message>
+    <message>
+        <source>Processing file </source>
+        <translation>Processing file </translation>
+    </message>
+    <message>
+        <source>Processing file : </source>
+        <translation>Processing file : </translation>
+    </message>
+    <message>
+        <source>Uitpakken bestand </source>
+        <translation>Unpacking file </translation>
+    </message>
+    <message>
+        <source>User bestand </source>
+        <translation>User file </translation>
+    </message>
 </context>
 </TS>

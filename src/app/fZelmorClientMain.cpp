@@ -4,6 +4,8 @@
 
 #include "config/uComSettings.h"
 #include "config/uIdentity.h"
+#include "files/uProcessFiles.h"
+#include "files/uUnpackBatches.h"
 #include "ftp/uZelmor2FTP.h"
 #include "platform/Errors.h"
 #include "platform/FileUtils.h"
@@ -374,11 +376,25 @@ void TfrmZelmorClient::SessionEnded()
 
 void TfrmZelmorClient::FinishSession()
 {
-    if (m_connectionType == 1 || m_connectionType == 2) {
+    if (m_connectionType == 0) {
+        UnpackAndRunBatches(FindPath(FindPath(BaseDir(), QStringLiteral("msg")), QStringLiteral("in")),
+                            [this](const QString &text) { OnStatusText(text); });
+    } else if (m_connectionType == 1 || m_connectionType == 2) {
         std::unique_ptr<TZelmor2FTP> session(m_ftp);
         m_ftp = nullptr;
         if (session)
             session->CloseLog();
+        session.reset();
+        // Freed also when it fails; its log is written either way.
+        auto processor = std::make_unique<TProcessFiles>(this);
+        processor->SetOnStatusLine([this](QObject *s, const QString &t) { OnStatusLine(s, t); });
+        try {
+            processor->Execute();
+        } catch (...) {
+            processor.reset();
+            throw;
+        }
+        processor->CloseLog();
     }
 }
 

@@ -285,8 +285,15 @@ void TestMainWindow::formComponentsAndScreenshot()
 void TestMainWindow::unattendedExchangeAgainstFtpServer()
 {
     QTemporaryDir server;
-    QDir().mkpath(server.path() + "/ZM0012345");
-    WriteAll(server.path() + "/ZM0012345/news.zzf", "from the service");
+    const QString home = server.path() + "/ZM0012345/";
+    QDir().mkpath(home);
+    WriteAll(home + "spec.json", R"([{"name": "news.txt", "text": "from the service"},
+                                     {"name": "NEWS.ZUI", "text": "FILE=NEWS.TXT,DESTDIR=C:\\DATAXCH\\IN,"}])");
+    QProcess zip;
+    zip.start("/usr/bin/python3", {ZELMOR_SOURCE_DIR "/tests/peers/make_zip.py", home + "news.zzf", home + "spec.json"});
+    QVERIFY(zip.waitForFinished(20000));
+    QFile::remove(home + "spec.json");
+    WriteAll(home + "user.zif", "ENDDATE=31-12-2027\r\nSESSIONS=41\r\nSESSIONP=NEXT-42\r\n");
     TPeer ftp("ftpd_pyftpdlib.py", {server.path(), server.path() + "/commands.log", "ZM0012345:*FIRST*"});
     WriteAll(ClientIni(), QString("[SERVICE]\nFTPHOST=127.0.0.1\n[INTERNET]\nFTPPORT=%1\n").arg(ftp.Port()).toLatin1());
     WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\0\0", 12));
@@ -299,9 +306,15 @@ void TestMainWindow::unattendedExchangeAgainstFtpServer()
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(ReadAll(server.path() + "/received/order.edi"), QByteArray("to the service"));
     QVERIFY(!QFile::exists(m_docs->Base() + "msg/out/order.edi"));
-    QCOMPARE(ReadAll(m_docs->Base() + "msg/in/news.zzf"), QByteArray("from the service"));
-    QVERIFY(!QFile::exists(server.path() + "/ZM0012345/news.zzf"));
+    QVERIFY(QDir(home).entryList(QDir::Files).isEmpty()); // fetched and deleted on the server
+    // Unpacked where the instructions say, and the next session's password stored.
+    QCOMPARE(ReadAll(m_docs->dir.path() + "/DATAXCH/IN/NEWS.TXT"), QByteArray("from the service"));
+    QVERIFY(QDir(m_docs->Base() + "msg/in").entryList(QDir::Files).isEmpty());
+    const QByteArray ini = ReadAll(ClientIni());
+    QVERIFY(ini.contains("SESSIONID=NEXT-42"));
+    QVERIFY(ini.contains("SESSIONSLEFT=41"));
     QVERIFY(ReadAll(m_docs->Base() + "log/zm2ftp.log").contains(" : PASS ********"));
+    QVERIFY(ReadAll(m_docs->Base() + "log/zm2files.log").contains(" : Unzipping news.txt to "));
 }
 
 void TestMainWindow::disconnectStopsRunningSession()

@@ -55,6 +55,7 @@ private slots:
     void formComponentsAndScreenshot();
     void unattendedExchangeAgainstFtpServer();
     void disconnectStopsRunningSession();
+    void serviceSimulatorSessionIdsCarryOver();
 
 private:
     QString ClientIni() const { return m_docs->Base() + "zelmor-client.ini"; }
@@ -341,6 +342,30 @@ void TestMainWindow::disconnectStopsRunningSession()
     QVERIFY(lines.contains("Verbindig verbroken door gebruiker."));
     QVERIFY(lines.contains("Communicatie afgebroken door gebruiker"));
     QCOMPARE(lines.count("Er wordt contact gezocht met de Zelmor-Server."), 1);
+}
+
+void TestMainWindow::serviceSimulatorSessionIdsCarryOver()
+{
+    // The service changes the password after every session: the second run only gets in
+    // with the session ID the first run fetched and stored.
+    QTemporaryDir root;
+    TPeer service("../service/zelmor_service.py", {root.path()});
+    WriteAll(ClientIni(), QString("[SERVICE]\nFTPHOST=127.0.0.1\n[INTERNET]\nFTPPORT=%1\n").arg(service.Port()).toLatin1());
+    WriteAll(m_docs->Base() + "KSCOMWKS.USR", QByteArray("ZM0012345\0\0\0", 12));
+    QStringList ids;
+    for (int run = 1; run <= 2; ++run) {
+        QProcess p;
+        p.start(ZELMOR_CLIENT_EXE, QStringList());
+        QVERIFY(p.waitForFinished(60000));
+        QVERIFY(QFile::exists(m_docs->dir.path() + QString("/DATAXCH/IN/BERICHT000%1.TXT").arg(run)));
+        ids << TProfileFile(ClientIni()).ReadString("INTERNET", "SESSIONID", "");
+    }
+    QVERIFY(ids[0].startsWith("S"));
+    QVERIFY(ids[1].startsWith("S"));
+    QVERIFY(ids[0] != ids[1]);
+    QVERIFY(QFile::exists(m_docs->Base() + "msg/in/ADMIN/REKENING.CSV"));
+    QVERIFY(QFile::exists(m_docs->Base() + "msg/in/ADMIN/REKENING.000")); // the second is numbered
+    QVERIFY(!ReadAll(m_docs->Base() + "log/zm2ftp.log").contains("Wachtwoord niet geldig"));
 }
 
 int main(int argc, char **argv)

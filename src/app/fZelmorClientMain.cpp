@@ -128,6 +128,7 @@ void TfrmZelmorClient::BuildForm()
     m_rchEditStatus->setReadOnly(true);
     m_rchEditStatus->setFocusPolicy(Qt::ClickFocus); // not in the tab order
     m_rchEditStatus->setPlainText(QString()); // one empty line to start with
+    m_rchEditStatus->setUndoRedoEnabled(false); // a log that only grows needs no undo history
     msgLayout->addWidget(lblStatusScreen);
     msgLayout->addWidget(m_rchEditStatus, 1);
 
@@ -166,6 +167,11 @@ void TfrmZelmorClient::BuildForm()
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, m_btbtnConnect, &QPushButton::animateClick);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, m_btbtnDisconnect,
             &QPushButton::animateClick);
+
+    m_captionTimer = new QTimer(this);
+    m_captionTimer->setSingleShot(true);
+    m_captionTimer->setInterval(100);
+    connect(m_captionTimer, &QTimer::timeout, this, &TfrmZelmorClient::ShowCaptions);
 
     resize(492, 426);
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -297,8 +303,10 @@ void TfrmZelmorClient::StartZelmorConnection()
 {
     OnStatusLine(this, Translate(QStringLiteral("Er wordt contact gezocht met de Zelmor-Server.")));
     SetButtons(false, false, true);
-    for (QLabel *l : {m_stctxtFileName, m_stctxtFileSize, m_stctxtProgress, m_stctxtStatus})
+    for (QLabel *l : {m_stctxtFileName, m_stctxtFileSize, m_stctxtProgress, m_stctxtStatus}) {
+        l->setProperty("pendingText", QVariant());
         l->clear();
+    }
     m_rchEditStatus->setFocus();
     m_sessionRunning = true;
 
@@ -357,6 +365,7 @@ void TfrmZelmorClient::btbtnSettingsClick()
 
 void TfrmZelmorClient::SessionEnded()
 {
+    ShowCaptions();
     // Whatever fails in the work after a session, the window still becomes usable again or
     // closes; the error is shown afterwards.
     std::exception_ptr failure;
@@ -402,17 +411,40 @@ void TfrmZelmorClient::OnStatusLine(QObject *, const QString &text)
 {
     QTextCursor c(m_rchEditStatus->document());
     c.movePosition(QTextCursor::End);
+    c.beginEditBlock(); // one layout pass for the new line
     c.insertBlock();
     c.insertText(text);
+    c.endEditBlock();
     m_rchEditStatus->verticalScrollBar()->setValue(m_rchEditStatus->verticalScrollBar()->maximum());
     m_rchEditStatus->viewport()->repaint();
 }
 
 void TfrmZelmorClient::OnStatusText(const QString &text) { OnStatusLine(this, text); }
-void TfrmZelmorClient::OnFileName(QObject *, const QString &text) { m_stctxtFileName->setText(text); }
-void TfrmZelmorClient::OnFileSize(QObject *, const QString &text) { m_stctxtFileSize->setText(text); }
-void TfrmZelmorClient::OnProgress(QObject *, const QString &text) { m_stctxtProgress->setText(text); }
-void TfrmZelmorClient::OnTransferStatus(QObject *, const QString &text) { m_stctxtStatus->setText(text); }
+void TfrmZelmorClient::OnFileName(QObject *, const QString &text) { SetCaption(m_stctxtFileName, text); }
+void TfrmZelmorClient::OnFileSize(QObject *, const QString &text) { SetCaption(m_stctxtFileSize, text); }
+void TfrmZelmorClient::OnProgress(QObject *, const QString &text) { SetCaption(m_stctxtProgress, text); }
+void TfrmZelmorClient::OnTransferStatus(QObject *, const QString &text) { SetCaption(m_stctxtStatus, text); }
+
+void TfrmZelmorClient::SetCaption(QLabel *label, const QString &text)
+{
+    // A transfer changes these many times a second: they are shown ten times a second at
+    // most, so that laying out the window does not slow the transfer down.
+    label->setProperty("pendingText", text);
+    if (!m_captionTimer->isActive())
+        m_captionTimer->start();
+}
+
+void TfrmZelmorClient::ShowCaptions()
+{
+    m_captionTimer->stop();
+    for (QLabel *l : {m_stctxtFileName, m_stctxtFileSize, m_stctxtProgress, m_stctxtStatus}) {
+        const QVariant pending = l->property("pendingText");
+        if (pending.isValid()) {
+            l->setText(pending.toString());
+            l->setProperty("pendingText", QVariant());
+        }
+    }
+}
 void TfrmZelmorClient::OnSessionEnd(QObject *) { m_messages->Post(UM_SESSION_ENDED); }
 
 } // namespace zelmor

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace zelmor {
 
@@ -66,11 +67,14 @@ private:
     void ClientStartupSteps(const QString &commandLine);
     void SessionEnded();
     void SetButtons(bool connect, bool settings, bool disconnect);
+    void SetCaption(QLabel *label, const QString &text);
+    void ShowCaptions();
 
     QLineEdit *m_edtConnectionType, *m_edtMedium, *m_edtUser, *m_edtSession;
     QPushButton *m_btbtnConnect, *m_btbtnDisconnect, *m_btbtnSettings;
     QPlainTextEdit *m_rchEditStatus;
     QLabel *m_stctxtFileName, *m_stctxtFileSize, *m_stctxtProgress, *m_stctxtStatus;
+    QTimer *m_captionTimer = nullptr;
     TFormTranslator *m_translator = nullptr;
     TMessageWindow *m_messages = nullptr;
     TConnectRequestServer *m_connectServer = nullptr;

@@ -275,7 +275,7 @@ void TestMainWindow::formComponentsAndScreenshot()
     w.OnFileSize(nullptr, "8192");
     w.OnProgress(nullptr, "100 %");
     w.OnTransferStatus(nullptr, "Ontvangen");
-    QCOMPARE(w.findChild<QLabel *>("stctxtFileName")->text(), QString("ZM0012345_0001.zzf"));
+    QTRY_COMPARE(w.findChild<QLabel *>("stctxtFileName")->text(), QString("ZM0012345_0001.zzf")); // shown within 100 ms
     const QPixmap shot = w.grab();
     QVERIFY(!shot.isNull());
     const QString out = qEnvironmentVariable("ZELMOR_SCREENSHOT_DIR");

@@ -76,7 +76,7 @@ bool TSimulatedRemoteAccess::EnumConnections(std::vector<TRasConnection> &connec
     std::lock_guard<std::mutex> lock(m_mutex);
     connections.clear();
     for (const auto &[handle, line] : m_lines)
-        if (line->alive)
+        if (line->alive && !line->failed)
             connections.push_back({line->entry, handle});
     return connections.size() <= size_t(kMaxRasConnections);
 }
@@ -142,7 +142,9 @@ void TSimulatedRemoteAccess::Dial(const QString &entry, const QString &phoneNumb
         if (m_stopping || line->hungUp)
             return;
         if (result == QLatin1String("fail")) {
-            line->alive = false;
+            // As with the real service, a failed dial keeps its handle until it is hung up;
+            // its status is the error, not an invalid handle.
+            line->failed = true;
             notifier(RASCS_Disconnected, 678);
         } else if (result == QLatin1String("vanish")) {
             line->alive = false;
@@ -160,7 +162,9 @@ int TSimulatedRemoteAccess::GetConnectStatus(TRasHandle handle)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const auto it = m_lines.find(handle);
-    return it != m_lines.end() && it->second->alive ? 0 : ERROR_INVALID_HANDLE;
+    if (it == m_lines.end() || !it->second->alive)
+        return ERROR_INVALID_HANDLE;
+    return it->second->failed ? 678 : 0;
 }
 
 void TSimulatedRemoteAccess::HangUp(TRasHandle handle)

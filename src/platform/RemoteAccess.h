@@ -93,6 +93,7 @@ private:
         QString entry;
         std::atomic<bool> alive{false};
         std::atomic<bool> hungUp{false};
+        std::atomic<bool> failed{false};
     };
     void Record(const QString &call);
     QJsonObject DialPlan(const QString &entry) const;

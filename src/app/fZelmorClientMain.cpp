@@ -168,6 +168,10 @@ void TfrmZelmorClient::BuildForm()
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, m_btbtnDisconnect,
             &QPushButton::animateClick);
 
+    m_paintTimer = new QTimer(this);
+    m_paintTimer->setSingleShot(true);
+    connect(m_paintTimer, &QTimer::timeout, this,
+            [this] { QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority); });
     m_captionTimer = new QTimer(this);
     m_captionTimer->setSingleShot(true);
     m_captionTimer->setInterval(100);
@@ -176,6 +180,23 @@ void TfrmZelmorClient::BuildForm()
     resize(492, 426);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+bool TfrmZelmorClient::event(QEvent *e)
+{
+    // During a transfer every step would paint the window again; a screen shows no more
+    // than some thirty frames a second, so paints closer together than that are put off.
+    // The status memo still paints each line as it comes.
+    if (e->type() == QEvent::UpdateRequest) {
+        const qint64 since = m_paintClock.isValid() ? m_paintClock.elapsed() : kFrameMs;
+        if (since < kFrameMs) {
+            if (!m_paintTimer->isActive())
+                m_paintTimer->start(int(kFrameMs - since));
+            return true;
+        }
+        m_paintClock.start();
+    }
+    return QWidget::event(e);
 }
 
 void TfrmZelmorClient::HandleMessage(unsigned msg)

@@ -4,6 +4,7 @@
 #include "platform/Callbacks.h"
 #include "platform/Messages.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -57,7 +58,11 @@ public:
     // Tells whether a connect request of another program will be acted on, and posts it.
     bool AcceptConnectRequest();
 
+protected:
+    bool event(QEvent *e) override;
+
 private:
+    static constexpr qint64 kFrameMs = 33;
     void BuildForm();
     void btbtnConnectClick();
     void btbtnDisconnectClick();
@@ -75,6 +80,8 @@ private:
     QPlainTextEdit *m_rchEditStatus;
     QLabel *m_stctxtFileName, *m_stctxtFileSize, *m_stctxtProgress, *m_stctxtStatus;
     QTimer *m_captionTimer = nullptr;
+    QTimer *m_paintTimer = nullptr;
+    QElapsedTimer m_paintClock;
     TFormTranslator *m_translator = nullptr;
     TMessageWindow *m_messages = nullptr;
     TConnectRequestServer *m_connectServer = nullptr;

@@ -144,4 +144,15 @@ THoldingNumberCheck CheckHoldingNumber(int country, const QString &text)
     return r;
 }
 
+QString ApplyHoldingNumber(TComSettings &settings, int country, const QString &text)
+{
+    const THoldingNumberCheck check = CheckHoldingNumber(country, text);
+    if (!check.Message.isEmpty())
+        return check.Message;
+    if (check.ZelmorId != settings.ZelmorId)
+        settings.SessionId = QStringLiteral("*FIRST*");
+    settings.ZelmorId = check.ZelmorId;
+    return QString();
+}
+
 } // namespace zelmor

@@ -42,5 +42,8 @@ struct THoldingNumberCheck {
     QString ZelmorId;
 };
 THoldingNumberCheck CheckHoldingNumber(int country, const QString &text);
+// The check applied to the settings window's record: without a message the new service ID is
+// stored, and a changed service ID starts again from the first session ID. Returns the message.
+QString ApplyHoldingNumber(struct TComSettings &settings, int country, const QString &text);
 
 } // namespace zelmor

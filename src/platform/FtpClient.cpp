@@ -409,6 +409,8 @@ void TFtpClient::HandlePasvReply(const TFtpReply &reply)
     // goes to the host that answers on the control connection.
     m_phase = Phase::DataConnecting;
     m_data = new QTcpSocket(this);
+    // Bounded: a disk slower than the network holds the sender back instead of filling memory.
+    m_data->setReadBufferSize(kMaxBuffered);
     connect(m_data, &QTcpSocket::connected, this, [this] { Guarded([this] { OnDataConnected(); }); });
     connect(m_data, &QTcpSocket::readyRead, this, [this] { Guarded([this] { OnDataReadable(); }); });
     connect(m_data, &QTcpSocket::bytesWritten, this, [this](qint64) { Guarded([this] { PumpUpload(); }); });

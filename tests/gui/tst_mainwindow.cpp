@@ -288,12 +288,12 @@ void TestMainWindow::unattendedExchangeAgainstFtpServer()
     QTemporaryDir server;
     const QString home = server.path() + "/ZM0012345/";
     QDir().mkpath(home);
-    WriteAll(home + "spec.json", R"([{"name": "news.txt", "text": "from the service"},
+    WriteAll(home + "entries.json", R"([{"name": "news.txt", "text": "from the service"},
                                      {"name": "NEWS.ZUI", "text": "FILE=NEWS.TXT,DESTDIR=C:\\DATAXCH\\IN,"}])");
     QProcess zip;
-    zip.start("/usr/bin/python3", {ZELMOR_SOURCE_DIR "/tests/peers/make_zip.py", home + "news.zzf", home + "spec.json"});
+    zip.start("/usr/bin/python3", {ZELMOR_SOURCE_DIR "/tests/peers/make_zip.py", home + "news.zzf", home + "entries.json"});
     QVERIFY(zip.waitForFinished(20000));
-    QFile::remove(home + "spec.json");
+    QFile::remove(home + "entries.json");
     WriteAll(home + "user.zif", "ENDDATE=31-12-2027\r\nSESSIONS=41\r\nSESSIONP=NEXT-42\r\n");
     TPeer ftp("ftpd_pyftpdlib.py", {server.path(), server.path() + "/commands.log", "ZM0012345:*FIRST*"});
     WriteAll(ClientIni(), QString("[SERVICE]\nFTPHOST=127.0.0.1\n[INTERNET]\nFTPPORT=%1\n").arg(ftp.Port()).toLatin1());

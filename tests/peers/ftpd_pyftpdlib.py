@@ -14,8 +14,8 @@ from pyftpdlib.servers import FTPServer
 
 root, cmdlog = sys.argv[1], sys.argv[2]
 auth = DummyAuthorizer()
-for spec in sys.argv[3:]:
-    user, pw = spec.split(":", 1)
+for account in sys.argv[3:]:
+    user, pw = account.split(":", 1)
     home = os.path.join(root, user)
     os.makedirs(home, exist_ok=True)
     auth.add_user(user, pw, home, perm="elradfmwMT")

@@ -1,14 +1,14 @@
 #!/usr/bin/python3
-"""Builds a zip archive for the tests with Python's zipfile: make_zip.py OUT SPEC.json
-SPEC is a list of {"name": path in the archive, "text": content, "repeat": n (optional,
+"""Builds a zip archive for the tests with Python's zipfile: make_zip.py OUT ENTRIES.json
+ENTRIES is a list of {"name": path in the archive, "text": content, "repeat": n (optional,
 content repeated n times), "mode": unix permissions (optional)}."""
 import json
 import sys
 import zipfile
 
-out, spec = sys.argv[1], json.load(open(sys.argv[2]))
+out, entries = sys.argv[1], json.load(open(sys.argv[2]))
 with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
-    for e in spec:
+    for e in entries:
         info = zipfile.ZipInfo(e["name"])
         info.compress_type = zipfile.ZIP_DEFLATED
         if "mode" in e:

@@ -26,20 +26,20 @@ struct TEntry {
 // The archive is made by Python's zipfile, not by our code.
 void MakeZip(const QString &out, const QList<TEntry> &entries)
 {
-    QJsonArray spec;
+    QJsonArray entriesJson;
     for (const TEntry &e : entries) {
         QJsonObject o{{"name", e.name}, {"text", e.text}, {"repeat", e.repeat}};
         if (e.mode)
             o["mode"] = e.mode;
-        spec.append(o);
+        entriesJson.append(o);
     }
-    const QString specPath = out + ".json";
-    WriteAll(specPath, QJsonDocument(spec).toJson());
+    const QString listPath = out + ".json";
+    WriteAll(listPath, QJsonDocument(entriesJson).toJson());
     QProcess p;
-    p.start("/usr/bin/python3", {ZELMOR_SOURCE_DIR "/tests/peers/make_zip.py", out, specPath});
+    p.start("/usr/bin/python3", {ZELMOR_SOURCE_DIR "/tests/peers/make_zip.py", out, listPath});
     QVERIFY(p.waitForFinished(20000));
     QCOMPARE(p.exitCode(), 0);
-    QFile::remove(specPath);
+    QFile::remove(listPath);
 }
 
 } // namespace

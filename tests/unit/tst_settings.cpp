@@ -243,6 +243,16 @@ void TestSettings::holdingNumberCheck()
     const THoldingNumberCheck r = CheckHoldingNumber(country, text);
     QTEST(r.Message, "message");
     QTEST(r.ZelmorId, "zelmorId");
+    // The settings window's record: a changed service ID starts from the first session ID,
+    // an unchanged one or a refused number keeps the session ID.
+    TComSettings s;
+    s.ZelmorId = "ZM0000042";
+    s.SessionId = "S123";
+    const QString message = ApplyHoldingNumber(s, country, text);
+    QCOMPARE(message, r.Message);
+    const bool changed = r.Message.isEmpty() && r.ZelmorId != "ZM0000042";
+    QCOMPARE(s.SessionId, QString(changed ? "*FIRST*" : "S123"));
+    QCOMPARE(s.ZelmorId, r.Message.isEmpty() ? r.ZelmorId : QString("ZM0000042"));
 }
 
 void TestSettings::uniqueFileName()

@@ -1,6 +1,7 @@
 #include "uPostFiles.h"
 
 #include "platform/Errors.h"
+#include "platform/TextUtils.h"
 #include "platform/FileUtils.h"
 
 #include <QFile>
@@ -9,16 +10,6 @@ namespace zelmor {
 
 namespace {
 
-// Blanks and control characters, as a Pascal Trim sees them.
-QString TrimControls(const QString &s)
-{
-    int b = 0, e = s.size();
-    while (b < e && s[b].unicode() <= ' ')
-        ++b;
-    while (e > b && s[e - 1].unicode() <= ' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 } // namespace
 

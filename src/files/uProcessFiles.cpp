@@ -3,6 +3,7 @@
 #include "config/uComSettings.h"
 #include "logs/uLogFile.h"
 #include "platform/Errors.h"
+#include "platform/TextUtils.h"
 #include "platform/FileUtils.h"
 #include "platform/ProcessStart.h"
 #include "platform/Profile.h"
@@ -19,15 +20,6 @@ namespace {
 
 constexpr std::uint64_t kMaxInstructionSize = 1024 * 1024;
 
-QString TrimControls(const QString &s)
-{
-    int b = 0, e = s.size();
-    while (b < e && s[b].unicode() <= ' ')
-        ++b;
-    while (e > b && s[e - 1].unicode() <= ' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 // ASCII letters only, as the instructions are written.
 QString UpperAscii(QString s)
@@ -77,8 +69,7 @@ void TProcessFiles::CloseLog()
     if (!m_log)
         return;
     std::unique_ptr<TLogFile> log = std::move(m_log);
-    log->Add(QStringLiteral("==================="));
-    log->Close();
+    log->CloseWith(QStringLiteral("==================="));
 }
 
 void TProcessFiles::Status(const QString &text) { Fire(OnStatusLine, this, text); }

@@ -2,6 +2,7 @@
 
 #include "logs/uLogFile.h"
 #include "platform/FileUtils.h"
+#include "platform/TextUtils.h"
 #include "platform/Translation.h"
 #include "ras/uRasDialer.h"
 
@@ -36,15 +37,6 @@ QString BareName(const QString &path)
     return path.mid(cut + 1);
 }
 
-QString TrimControls(const QString &s)
-{
-    int b = 0, e = s.size();
-    while (b < e && s[b].unicode() <= ' ')
-        ++b;
-    while (e > b && s[e - 1].unicode() <= ' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 } // namespace
 
@@ -143,8 +135,7 @@ void TZelmor2FTP::CloseLog()
     if (!FLog)
         return;
     std::unique_ptr<TLogFile> log = std::move(FLog);
-    log->Add(QStringLiteral("===================="));
-    log->Close();
+    log->CloseWith(QStringLiteral("===================="));
 }
 
 void TZelmor2FTP::Status(const QString &text) { Fire(OnStatusLine, this, text); }

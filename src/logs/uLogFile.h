@@ -17,6 +17,12 @@ public:
     void Add(const QString &text);
     // Adds the end marker and replaces the file; raises EInOutError when it cannot be written.
     void Close();
+    // The owner's last line, then Close.
+    void CloseWith(const QString &lastLine)
+    {
+        Add(lastLine);
+        Close();
+    }
 
     const QStringList &Lines() const { return m_lines; }
     QString FileName() const { return m_fileName; }

@@ -8,11 +8,6 @@
 
 namespace zelmor {
 
-namespace {
-
-
-} // namespace
-
 QString PostFileName(const QString &line)
 {
     const int at = line.indexOf(QLatin1String("FILE:"), 0, Qt::CaseSensitive);

@@ -1,6 +1,7 @@
 #include "FileUtils.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -10,9 +11,15 @@ namespace zelmor {
 
 QStringList ScanFiles(const QString &dir, const QString &pattern)
 {
-    // "*.*" also matches names without a dot, as a Windows listing does.
-    const QRegularExpression anchored = QRegularExpression::fromWildcard(
-        pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern, Qt::CaseInsensitive);
+    // "*.*" also matches names without a dot, as a Windows listing does. The sessions scan
+    // the same few patterns over and over: each is compiled once.
+    static thread_local QHash<QString, QRegularExpression> compiled;
+    auto it = compiled.find(pattern);
+    if (it == compiled.end())
+        it = compiled.insert(pattern, QRegularExpression::fromWildcard(
+                                          pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern,
+                                          Qt::CaseInsensitive));
+    const QRegularExpression &anchored = it.value();
     QStringList names;
     const QDir d(dir);
     for (const QFileInfo &fi : d.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort)) {

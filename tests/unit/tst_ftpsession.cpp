@@ -61,7 +61,7 @@ private:
 
 void TestFtpSession::initTestCase()
 {
-    SetTimeScale(0.01); // 15 s time-outs in 150 ms, 3 s pauses in 30 ms
+    SetTimeScale(0.05); // 15 s time-outs in 750 ms, 3 s pauses in 150 ms
 }
 
 void TestFtpSession::init()
@@ -307,7 +307,7 @@ void TestFtpSession::userAbortDuringTransfer()
         QTest::qWait(50);
         s->Stop();
     });
-    SetTimeScale(0.01);
+    SetTimeScale(0.05);
     QCOMPARE(r.ends, 1);
     QCOMPARE(r.restarts, 3);
     QVERIFY(r.status.contains("Communicatie afgebroken door gebruiker"));

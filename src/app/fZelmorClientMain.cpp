@@ -337,19 +337,21 @@ void TfrmZelmorClient::StartZelmorConnection()
         OnStatusLine(this, Translate(QStringLiteral("Dit verbindingstype is in deze versie nog niet beschikbaar.")));
         break;
     case 1:
-    case 2:
+    case 2: {
         OnStatusLine(this, QStringLiteral("Zelmor 2 Client Started"));
         if (!m_ftp)
             m_ftp = new TZelmor2FTP(this);
-        m_ftp->SetOnStatusLine([this](QObject *s, const QString &t) { OnStatusLine(s, t); });
-        m_ftp->SetOnFileName([this](QObject *s, const QString &t) { OnFileName(s, t); });
-        m_ftp->SetOnFileSize([this](QObject *s, const QString &t) { OnFileSize(s, t); });
-        m_ftp->SetOnProgress([this](QObject *s, const QString &t) { OnProgress(s, t); });
-        m_ftp->SetOnTransferStatus([this](QObject *s, const QString &t) { OnTransferStatus(s, t); });
-        m_ftp->SetOnSessionEnd([this](QObject *s) { OnSessionEnd(s); });
+        const TSessionCallbacks c = SessionCallbacks();
+        m_ftp->SetOnStatusLine(c.OnStatusLine);
+        m_ftp->SetOnFileName(c.OnFileName);
+        m_ftp->SetOnFileSize(c.OnFileSize);
+        m_ftp->SetOnProgress(c.OnProgress);
+        m_ftp->SetOnTransferStatus(c.OnTransferStatus);
+        m_ftp->SetOnSessionEnd(c.OnSessionEnd);
         m_ftp->SetVerbose(m_extraInfo);
         m_ftp->Start();
         return;
+    }
     default:
         OnStatusLine(this, Translate(QStringLiteral("Onbekend verbindingstype %1: kies een verbindingstype bij Instellingen."))
                                .arg(m_connectionType));

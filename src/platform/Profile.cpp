@@ -134,7 +134,6 @@ bool TProfileFile::ReadBool(const QString &section, const QString &key, bool def
 void TProfileFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
     const QString v = OneLine(value);
-    m_dirty = true;
     const int k = FindKey(section, key);
     if (k >= 0) {
         Line &l = m_lines[k];
@@ -188,7 +187,6 @@ void TProfileFile::Flush()
     }
     if (!WriteFileAtomically(m_fileName, out))
         throw EIniFileException(QStringLiteral("Unable to write to %1").arg(m_fileName));
-    m_dirty = false;
 }
 
 QString GetProfileString(const QString &file, const QString &section, const QString &key, const QString &def)

@@ -42,7 +42,6 @@ private:
 
     QString m_fileName;
     std::vector<Line> m_lines;
-    bool m_dirty = false;
 };
 
 // One-shot helpers in the manner of the operating system's profile calls.

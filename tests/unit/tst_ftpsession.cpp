@@ -96,7 +96,7 @@ TRun TestFtpSession::Run(bool verbose, int timeoutMs, std::function<void(TZelmor
     s->Start();
     if (during)
         during(s);
-    QTest::qWaitFor([&] { return r.ends > 0; }, timeoutMs);
+    (void)QTest::qWaitFor([&] { return r.ends > 0; }, timeoutMs);
     QTest::qWait(20); // anything that would come after the end shows now
     r.restarts = s->Restarts();
     s->CloseLog();
@@ -303,7 +303,7 @@ void TestFtpSession::userAbortDuringTransfer()
     UseServer(server.Port());
     SetTimeScale(1); // a real 15 s time-out: the abort must come first
     const TRun r = Run(false, 10000, [](TZelmor2FTP *s) {
-        QTest::qWaitFor([s] { return s->Step() == 18; }, 5000);
+        (void)QTest::qWaitFor([s] { return s->Step() == 18; }, 5000);
         QTest::qWait(50);
         s->Stop();
     });
